@@ -1,0 +1,18 @@
+# The Traditional-to-Simplified table is made at build time from OpenCC's
+# character table; nothing of it is typed by hand.
+find_program(OPENCC_DICT opencc_dict REQUIRED)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+find_file(TS_CHARACTERS TSCharacters.ocd2 PATHS /usr/share/opencc NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
+set(SIMPLIFIED_TABLE_DIR ${PROJECT_BINARY_DIR}/generated)
+set(SIMPLIFIED_PAIRS ${SIMPLIFIED_TABLE_DIR}/simplified_pairs.inc)
+add_custom_command(
+  OUTPUT ${SIMPLIFIED_PAIRS}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SIMPLIFIED_TABLE_DIR}
+  COMMAND ${OPENCC_DICT} -i ${TS_CHARACTERS} -o ${SIMPLIFIED_TABLE_DIR}/TSCharacters.txt
+          -f ocd2 -t text
+  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/make_simplified_table.py
+          ${SIMPLIFIED_TABLE_DIR}/TSCharacters.txt ${SIMPLIFIED_PAIRS}
+  DEPENDS ${TS_CHARACTERS} ${PROJECT_SOURCE_DIR}/tools/make_simplified_table.py
+  COMMENT "Generating the Traditional-to-Simplified table from OpenCC"
+  VERBATIM)
