@@ -10,6 +10,10 @@
 #ifndef WINVER
 #define WINVER _WIN32_WINNT
 #endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>

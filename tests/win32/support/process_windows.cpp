@@ -1,0 +1,100 @@
+#include "support/process_windows.h"
+
+#include <vector>
+
+#include "convert/cp936.h"
+
+namespace varnetto::testing {
+
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);  // polling interval, not a wait for the outcome
+    }
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[64];
+    if (owner == search->processId && IsWindowVisible(window) &&
+        GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, search->className) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND waitForWindow(DWORD processId, const char* className, DWORD timeoutMs) {
+    WindowSearch search{processId, className, nullptr};
+    waitFor(
+        [&] {
+            EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+std::string windowText(HWND window) {
+    // Read as UTF-16 and convert here: texts of other processes' windows are
+    // not always handed to ANSI callers in the right code page.
+    const int length = GetWindowTextLengthW(window);
+    std::vector<wchar_t> wide(static_cast<std::size_t>(length) + 1);
+    const int got = GetWindowTextW(window, wide.data(), length + 1);
+    if (got <= 0) return {};
+    const int size = WideCharToMultiByte(936, 0, wide.data(), got, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(936, 0, wide.data(), got, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+ChildProcess::ChildProcess(const std::string& programName) {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string_view self(path, length);
+    std::string commandLine(1, '"');
+    commandLine.append(self.substr(0, cp936::findLastCharacter(self, '\\') + 1));
+    commandLine.append(programName);
+    commandLine.push_back('"');
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        process_ = {};
+    }
+}
+
+ChildProcess::~ChildProcess() {
+    if (!started()) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, kPatience);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+DWORD ChildProcess::waitForExit(DWORD timeoutMs) {
+    DWORD code = STILL_ACTIVE;
+    if (started() && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process_.hProcess, &code);
+    }
+    return code;
+}
+
+}  // namespace varnetto::testing

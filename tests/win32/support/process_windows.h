@@ -1,0 +1,42 @@
+#pragma once
+// Looking at another process's windows from outside, as a person would see
+// them: find a window, read its texts, press its buttons. Every wait is for
+// a condition, with a generous deadline.
+#include <functional>
+#include <string>
+
+#include "winapi.h"
+
+namespace varnetto::testing {
+
+constexpr DWORD kPatience = 30000;  // milliseconds
+
+// Polls `condition` until it holds or `timeoutMs` has passed.
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = kPatience);
+
+// A visible top-level window of process `processId` with class `className`,
+// or null once the deadline has passed.
+HWND waitForWindow(DWORD processId, const char* className, DWORD timeoutMs = kPatience);
+
+// A window's text in code page 936, whichever process owns the window.
+std::string windowText(HWND window);
+
+// A program from the test program's folder, started; killed at the end of
+// the test if it still runs.
+class ChildProcess {
+public:
+    explicit ChildProcess(const std::string& programName);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool started() const { return process_.hProcess != nullptr; }
+    DWORD id() const { return process_.dwProcessId; }
+    // The exit code once the process has ended, or STILL_ACTIVE after the deadline.
+    DWORD waitForExit(DWORD timeoutMs = kPatience);
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+}  // namespace varnetto::testing
