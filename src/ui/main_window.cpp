@@ -172,9 +172,9 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ACTIVATE:
+        case WM_ACTIVATE:  // the system then gives the window the focus when it is activated
             onActivate(wParam);
-            return 0;
+            return DefWindowProcA(window_, message, wParam, lParam);
         case WM_SETFOCUS:
             onSetFocus();
             return 0;

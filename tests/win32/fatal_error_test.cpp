@@ -5,25 +5,11 @@
 namespace varnetto::testing {
 namespace {
 
-// The error box as another process sees it: caption, text, then dismissed.
-struct ErrorBox {
-    std::string caption;
-    std::string text;
-};
-
-ErrorBox readAndDismissErrorBox(const ChildProcess& child) {
-    HWND box = waitForWindow(child.id(), "#32770");
-    if (box == nullptr) return {};
-    ErrorBox seen{windowText(box), windowText(GetDlgItem(box, 0xFFFF))};
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return seen;
-}
-
 TEST(FatalError, OutOfMemoryShowsTheBoxAndExitsWithMinusOne) {
     ChildProcess child("out_of_memory_probe.exe");
     ASSERT_TRUE(child.started());
 
-    const ErrorBox box = readAndDismissErrorBox(child);
+    const MessageBoxSeen box = takeMessageBox(child.id());
     EXPECT_EQ(box.caption, "错误");
     EXPECT_NE(box.text.find("运行时"), std::string::npos) << box.text;
     // The probe asks for all but 64 KiB of the address space.

@@ -43,7 +43,18 @@ add_executable(out_of_memory_probe ${CMAKE_CURRENT_LIST_DIR}/out_of_memory_probe
 target_link_libraries(out_of_memory_probe PRIVATE varnetto_convert)
 add_dependencies(win32_tests out_of_memory_probe)
 
+# End to end: the real program, started and driven from outside.
+varnetto_program(varnetto_window_refused ${CMAKE_CURRENT_LIST_DIR}/window_refused_main.cpp)
+add_executable(e2e_tests
+  ${CMAKE_CURRENT_LIST_DIR}/e2e/main_window_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/e2e/running_program.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/e2e/screenshot.cpp)
+target_link_libraries(e2e_tests PRIVATE
+  varnetto_test_support varnetto_process_windows GTest::gtest_main gdi32)
+add_dependencies(e2e_tests varnetto varnetto_window_refused)
+
 add_wine_test(convert_tests convert_tests)
+add_wine_test(e2e_tests e2e_tests)
 add_wine_test(win32_tests win32_tests)
 # Wine takes the ANSI code page from the locale: C.UTF-8 gives 1252.
 add_wine_test(code_page_guard win32_tests

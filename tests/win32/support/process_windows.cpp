@@ -62,6 +62,14 @@ std::string windowText(HWND window) {
     return text;
 }
 
+MessageBoxSeen takeMessageBox(DWORD processId) {
+    HWND box = waitForWindow(processId, "#32770");
+    if (box == nullptr) return {};
+    MessageBoxSeen seen{windowText(box), windowText(GetDlgItem(box, 0xFFFF))};
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return seen;
+}
+
 ChildProcess::ChildProcess(const std::string& programName) {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);

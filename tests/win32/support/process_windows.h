@@ -21,6 +21,14 @@ HWND waitForWindow(DWORD processId, const char* className, DWORD timeoutMs = kPa
 // A window's text in code page 936, whichever process owns the window.
 std::string windowText(HWND window);
 
+// The next message box of process `processId`: its caption and text, read
+// before it is dismissed with OK. Empty texts when none appeared.
+struct MessageBoxSeen {
+    std::string caption;
+    std::string text;
+};
+MessageBoxSeen takeMessageBox(DWORD processId);
+
 // A program from the test program's folder, started; killed at the end of
 // the test if it still runs.
 class ChildProcess {

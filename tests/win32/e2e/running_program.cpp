@@ -1,0 +1,118 @@
+#include "e2e/running_program.h"
+
+namespace varnetto::testing {
+namespace {
+
+struct ChildSearch {
+    const char* className;
+    const char* text;  // null: any
+    HWND found;
+};
+
+BOOL CALLBACK matchChild(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    char name[64];
+    if (GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, search->className) == 0 &&
+        (search->text == nullptr || windowText(child) == search->text)) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND findChild(HWND parent, const char* className, const char* text) {
+    ChildSearch search{className, text, nullptr};
+    if (parent != nullptr) EnumChildWindows(parent, matchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string toCodePage936(const std::wstring& wide) {
+    const int size = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr,
+                        nullptr);
+    return text;
+}
+
+}  // namespace
+
+RunningProgram::RunningProgram(const std::string& programName) : process_(programName) {
+    if (process_.started()) window_ = waitForWindow(process_.id(), "VarnettoMainWindow");
+}
+
+HWND RunningProgram::button(const char* text) const { return findChild(window_, "Button", text); }
+
+HWND RunningProgram::listBox() const { return findChild(window_, "ListBox", nullptr); }
+
+HWND RunningProgram::focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(window_, nullptr);
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+void RunningProgram::press(WORD key, bool withShift) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    if (withShift) add(VK_SHIFT, false);
+    add(key, false);
+    add(key, true);
+    if (withShift) add(VK_SHIFT, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool RunningProgram::activate() const {
+    if (GetForegroundWindow() == window_) return true;
+    // As a person would: a click on the title bar. (Another process may not
+    // simply take the foreground for a window.)
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const int x = (outer.left + outer.right) / 2;
+    const int y = outer.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, inputs, sizeof(INPUT));
+    return waitFor([&] { return GetForegroundWindow() == window_; });
+}
+
+std::vector<std::string> RunningProgram::entries() const {
+    // Across processes the list box answers in UTF-16.
+    const HWND list = listBox();
+    std::vector<std::string> texts;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+        std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
+        const LRESULT got = SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+        texts.push_back(toCodePage936(text));
+    }
+    return texts;
+}
+
+void RunningProgram::addEntry(const std::string& path) const {
+    SendMessageA(listBox(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
+RECT rectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+}  // namespace varnetto::testing
