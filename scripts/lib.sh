@@ -54,11 +54,19 @@ runnable_windows_preset() {
   if can_run_32bit; then echo win32; else echo win64; fi
 }
 
-# The Wine set-up the tests use, for programs started by hand.
+# export_wine_environment PRESET: the Wine set-up the tests use, for
+# programs started by hand; sets wine_loader to the Wine that runs them.
 export_wine_environment() {
-  export WINEPREFIX="$root/build/win32/wineprefix"
-  export WINEARCH=win32
+  local preset=$1
+  export WINEPREFIX="$root/build/$preset/wineprefix"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export LC_ALL=zh_CN.UTF-8
+  if [ "$preset" = win64 ]; then
+    export WINEARCH=win64
+    wine_loader=/usr/lib/wine/wine64
+  else
+    export WINEARCH=win32
+    wine_loader=/usr/lib/wine/wine
+  fi
 }
