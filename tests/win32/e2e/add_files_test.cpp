@@ -59,6 +59,8 @@ TEST_F(AddFilesTest, DialogIsCentredOverTheDisabledWindowAndCancelAddsNothing) {
                               std::min(main.top + (main.bottom - main.top - height) / 2, monitor.rcWork.bottom - height));
     EXPECT_EQ(box.left, left);
     EXPECT_EQ(box.top, top);
+    // Painted in full before the picture is taken.
+    RedrawWindow(dialog.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     saveScreenshot(dialog.window(), "add-files-dialog.bmp");
 
     dialog.cancel();
