@@ -70,3 +70,17 @@ export_wine_environment() {
     wine_loader=/usr/lib/wine/wine
   fi
 }
+
+# run_fuzzers SECONDS: each fuzz target for SECONDS over its committed seed
+# corpus, new findings kept in the build tree (the seeds stay as they are).
+run_fuzzers() {
+  local seconds=$1 target
+  for target in map_to_simplified selection; do
+    local work="$root/build/fuzz/corpus/$target"
+    mkdir -p "$work"
+    echo "-- fuzzing $target for ${seconds}s"
+    "$root/build/fuzz/fuzz/${target}_fuzz" "$work" "$root/fuzz/corpus/${target/_to_simplified/}" \
+      -max_total_time="$seconds" -print_final_stats=1 2>&1 | tail -n 12
+    [ "${PIPESTATUS[0]}" -eq 0 ] || return 1
+  done
+}
