@@ -1,7 +1,6 @@
 # The Traditional-to-Simplified table is made at build time from OpenCC's
 # character table; nothing of it is typed by hand.
 find_program(OPENCC_DICT opencc_dict REQUIRED)
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 find_file(TS_CHARACTERS TSCharacters.ocd2 PATHS /usr/share/opencc NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
 set(SIMPLIFIED_TABLE_DIR ${PROJECT_BINARY_DIR}/generated)
