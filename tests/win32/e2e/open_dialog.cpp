@@ -29,19 +29,6 @@ HWND findDescendant(HWND parent, const char* className) {
     return nullptr;
 }
 
-void click(int x, int y) {
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    SendInput(3, inputs, sizeof(INPUT));
-}
-
 }  // namespace
 
 OpenDialog::OpenDialog(const RunningProgram& program, const char* title) {
@@ -79,7 +66,7 @@ bool OpenDialog::selectAllFiles() const {
     RECT area;
     GetWindowRect(view, &area);
     // A click on an item gives the view the focus; Home selects the first.
-    click(area.left + 30, area.top + 10);
+    RunningProgram::clickAt(area.left + 30, area.top + 10);
     if (!waitFor([&] { return SendMessageW(view, LVM_GETSELECTEDCOUNT, 0, 0) == 1; })) return false;
     RunningProgram::press(VK_HOME);
     RunningProgram::press(VK_END, true);

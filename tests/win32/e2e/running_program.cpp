@@ -68,14 +68,7 @@ void RunningProgram::press(WORD key, bool withShift) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-bool RunningProgram::activate() const {
-    if (GetForegroundWindow() == window_) return true;
-    // As a person would: a click on the title bar. (Another process may not
-    // simply take the foreground for a window.)
-    RECT outer;
-    GetWindowRect(window_, &outer);
-    const int x = (outer.left + outer.right) / 2;
-    const int y = outer.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+void RunningProgram::clickAt(int x, int y) {
     INPUT inputs[3] = {};
     for (INPUT& input : inputs) {
         input.type = INPUT_MOUSE;
@@ -86,6 +79,16 @@ bool RunningProgram::activate() const {
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
+}
+
+bool RunningProgram::activate() const {
+    if (GetForegroundWindow() == window_) return true;
+    // As a person would: a click on the title bar. (Another process may not
+    // simply take the foreground for a window.)
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    clickAt((outer.left + outer.right) / 2,
+            outer.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2);
     return waitFor([&] { return GetForegroundWindow() == window_; });
 }
 

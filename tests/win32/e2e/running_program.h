@@ -23,6 +23,8 @@ public:
 
     // Keys as typed on the keyboard; they go to the active window.
     static void press(WORD key, bool withShift = false);
+    // A left click at a point of the screen.
+    static void clickAt(int x, int y);
     bool activate() const;
 
     // The list as shown: its entries in code page 936, read across processes.
