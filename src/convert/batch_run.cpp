@@ -62,7 +62,7 @@ void runBatchConversion(EntryList& list, BatchHost& host) {
         const Text newPath = mapToSimplified(path);
         const bool renamed = host.renameFile(path, newPath);
         if (renamed || moved.count(std::string(path.view())) != 0) {
-            if (renamed && !(newPath == path)) moved.emplace(path.view());
+            if (renamed && newPath != path) moved.emplace(path.view());
             list.setItemText(index, newPath);
             ++outcome.converted;
         } else {

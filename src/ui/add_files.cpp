@@ -53,9 +53,9 @@ void centreOnOwner(HWND dialog, HWND owner) {
 void makeRoomForSelection(HWND dialog, OPENFILENAMEA& request) {
     auto* buffer = reinterpret_cast<NameBuffer*>(request.lCustData);
     const LRESULT folder = SendMessageA(dialog, CDM_GETFOLDERPATH, 0, 0);
-    const LRESULT spec = SendMessageA(dialog, CDM_GETSPEC, 0, 0);
-    if (buffer == nullptr || folder < 0 || spec < 0) return;
-    const std::size_t needed = static_cast<std::size_t>(folder) + static_cast<std::size_t>(spec) + 2;
+    const LRESULT names = SendMessageA(dialog, CDM_GETSPEC, 0, 0);
+    if (buffer == nullptr || folder < 0 || names < 0) return;
+    const std::size_t needed = static_cast<std::size_t>(folder) + static_cast<std::size_t>(names) + 2;
     if (needed <= request.nMaxFile) return;
     buffer->bytes.assign(needed + needed / 2, '\0');
     request.lpstrFile = buffer->bytes.data();

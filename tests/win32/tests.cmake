@@ -45,6 +45,7 @@ add_dependencies(win32_tests out_of_memory_probe)
 
 # End to end: the real program, started and driven from outside.
 varnetto_program(varnetto_window_refused ${CMAKE_CURRENT_LIST_DIR}/window_refused_main.cpp)
+varnetto_program(varnetto_fatal_while_running ${CMAKE_CURRENT_LIST_DIR}/fatal_while_running_main.cpp)
 add_executable(e2e_tests
   ${CMAKE_CURRENT_LIST_DIR}/e2e/add_files_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/e2e/main_window_test.cpp
@@ -53,7 +54,7 @@ add_executable(e2e_tests
   ${CMAKE_CURRENT_LIST_DIR}/e2e/screenshot.cpp)
 target_link_libraries(e2e_tests PRIVATE
   varnetto_test_support varnetto_process_windows GTest::gtest_main comctl32 gdi32)
-add_dependencies(e2e_tests varnetto varnetto_window_refused)
+add_dependencies(e2e_tests varnetto varnetto_window_refused varnetto_fatal_while_running)
 
 add_wine_test(convert_tests convert_tests)
 add_wine_test(e2e_tests e2e_tests)

@@ -197,5 +197,28 @@ TEST(MainWindowFailure, WindowThatCannotBeBuiltEndsInTheErrorBox) {
     EXPECT_EQ(program.waitForExit(), static_cast<DWORD>(-1));
 }
 
+TEST(MainWindowFailure, ClickWhileTheErrorBoxIsUpRunsNoCommand) {
+    RunningProgram program("varnetto_fatal_while_running.exe");
+    ASSERT_NE(program.window(), nullptr);
+    HWND box = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        box = waitForWindow(program.id(), "#32770", 100);
+        return box != nullptr && windowText(box) == "错误";
+    }));
+    EXPECT_TRUE(IsWindowEnabled(program.window())) << "the window stays enabled";
+
+    // A click returns once its command has run; "开始转码" on the empty list
+    // would hold it in the modal notice "请添加繁体文件".
+    DWORD_PTR ignored = 0;
+    EXPECT_NE(SendMessageTimeoutA(program.button("开始转码"), BM_CLICK, 0, 0, SMTO_NORMAL, kPatience,
+                                  &ignored),
+              0)
+        << "the click ran the batch";
+    EXPECT_EQ(countWindows(program.id(), "#32770"), 1) << "only the error box is up";
+
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(program.waitForExit(), static_cast<DWORD>(-1));
+}
+
 }  // namespace
 }  // namespace varnetto::testing

@@ -21,6 +21,7 @@ struct WindowSearch {
     DWORD processId;
     const char* className;
     HWND found;
+    int count;
 };
 
 BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
@@ -30,8 +31,8 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
     char name[64];
     if (owner == search->processId && IsWindowVisible(window) &&
         GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, search->className) == 0) {
-        search->found = window;
-        return FALSE;
+        if (search->found == nullptr) search->found = window;
+        ++search->count;
     }
     return TRUE;
 }
@@ -39,7 +40,7 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
 }  // namespace
 
 HWND waitForWindow(DWORD processId, const char* className, DWORD timeoutMs) {
-    WindowSearch search{processId, className, nullptr};
+    WindowSearch search{processId, className, nullptr, 0};
     waitFor(
         [&] {
             EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
@@ -47,6 +48,12 @@ HWND waitForWindow(DWORD processId, const char* className, DWORD timeoutMs) {
         },
         timeoutMs);
     return search.found;
+}
+
+int countWindows(DWORD processId, const char* className) {
+    WindowSearch search{processId, className, nullptr, 0};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.count;
 }
 
 std::string windowText(HWND window) {

@@ -18,6 +18,9 @@ bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = kPatience
 // or null once the deadline has passed.
 HWND waitForWindow(DWORD processId, const char* className, DWORD timeoutMs = kPatience);
 
+// How many visible top-level windows of class `className` process `processId` has now.
+int countWindows(DWORD processId, const char* className);
+
 // A window's text in code page 936, whichever process owns the window.
 std::string windowText(HWND window);
 
