@@ -12,12 +12,14 @@
 namespace varnetto::bench {
 
 BatchFiles::BatchFiles(int count) {
-    std::string pattern = std::filesystem::temp_directory_path().string() + "/varnetto-bench-XXXXXX";
+    std::string pattern =
+        std::filesystem::temp_directory_path().string() + "/varnetto-bench-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     folder_ = pattern;
     for (int i = 0; i < count; ++i) {
         // 資料 and 說明 in code page 936 around a number: 资料…说明 once converted.
-        const std::string path = folder_ + "/\xD9\x59\xC1\xCF" + std::to_string(i) + "\xD5\x66\xC3\xF7.txt";
+        const std::string path =
+            folder_ + "/\xD9\x59\xC1\xCF" + std::to_string(i) + "\xD5\x66\xC3\xF7.txt";
         const int file = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
         if (file < 0) std::abort();
         close(file);

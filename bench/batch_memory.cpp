@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     SilentHost host;
     varnetto::runBatchConversion(list, host);
     const long after = peakKiB();
-    std::printf("entries=%d peak_before_kib=%ld peak_after_kib=%ld run_kib=%ld\n", count, before, after,
-                after - before);
+    std::printf("entries=%d peak_before_kib=%ld peak_after_kib=%ld run_kib=%ld\n", count, before,
+                after, after - before);
     return 0;
 }

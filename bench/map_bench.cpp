@@ -20,14 +20,16 @@ std::vector<std::string> readLines(const char* name) {
 
 std::vector<varnetto::Text> corpusTexts() {
     std::vector<varnetto::Text> texts;
-    for (const std::string& line : readLines("paths-cp936.txt")) texts.emplace_back(std::string_view(line));
+    for (const std::string& line : readLines("paths-cp936.txt"))
+        texts.emplace_back(std::string_view(line));
     return texts;
 }
 
 void MapToSimplified(benchmark::State& state) {
     const std::vector<varnetto::Text> paths = corpusTexts();
     for (auto _ : state) {
-        for (const varnetto::Text& path : paths) benchmark::DoNotOptimize(varnetto::mapToSimplified(path));
+        for (const varnetto::Text& path : paths)
+            benchmark::DoNotOptimize(varnetto::mapToSimplified(path));
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * paths.size()));
 }

@@ -24,7 +24,8 @@ struct SilentHost final : varnetto::BatchHost {
 double seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 double median(std::vector<double> values) {
@@ -68,6 +69,7 @@ int main() {
         restore();
     }
     std::printf("wine_batch_run_ms=%.1f wine_bare_movefile_ms=%.1f ratio=%.2f files=%d runs=%d\n",
-                median(batch) * 1000, median(bare) * 1000, median(batch) / median(bare), kFiles, kRuns);
+                median(batch) * 1000, median(bare) * 1000, median(batch) / median(bare), kFiles,
+                kRuns);
     return 0;
 }

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Single-byte characters (ASCII, separators) are never touched.
     const std::string_view text = input.view();
     for (std::size_t i = 0; i < size; i += varnetto::cp936::characterLength(text, i)) {
-        if (varnetto::cp936::characterLength(text, i) == 1 && mapped.data()[i] != text[i]) std::abort();
+        if (varnetto::cp936::characterLength(text, i) == 1 && mapped.data()[i] != text[i])
+            std::abort();
     }
     if (!(varnetto::mapToSimplified(mapped) == mapped)) std::abort();
     return 0;

@@ -10,7 +10,8 @@ int runMessageLoop() {
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         MainWindow* window = MainWindow::instance();
-        if (window != nullptr && window->owns(message.hwnd) && window->preTranslateKey(message)) continue;
+        if (window != nullptr && window->owns(message.hwnd) && window->preTranslateKey(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

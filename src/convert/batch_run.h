@@ -9,7 +9,9 @@ namespace varnetto {
 // notice, the code page) and keep the real renaming.
 class BatchHost {
 public:
-    virtual bool renameFile(const Text& from, const Text& to) { return varnetto::renameFile(from, to); }
+    virtual bool renameFile(const Text& from, const Text& to) {
+        return varnetto::renameFile(from, to);
+    }
     virtual void showNotice(const Text& text, const Text& caption) {
         varnetto::showNotice(text, caption);
     }

@@ -54,9 +54,9 @@ Text mapWithOwnTable(const Text& text) {
     for (std::size_t offset = 0; offset < view.size();) {
         const std::size_t length = cp936::characterLength(view, offset);
         if (length == 2) {
-            const unsigned short character = static_cast<unsigned short>(
-                static_cast<unsigned char>(view[offset]) << 8 |
-                static_cast<unsigned char>(view[offset + 1]));
+            const unsigned short character =
+                static_cast<unsigned short>(static_cast<unsigned char>(view[offset]) << 8 |
+                                            static_cast<unsigned char>(view[offset + 1]));
             const unsigned short simplified = simplifiedCharacter(character);
             bytes[offset] = static_cast<char>(simplified >> 8);
             bytes[offset + 1] = static_cast<char>(simplified & 0xFF);

@@ -30,8 +30,8 @@ Text Text::filled(std::size_t size, char fill) {
 Text Text::decimal(long long value) {
     char digits[24];
     char* start = digits + sizeof digits;
-    unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
     do {
         *--start = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;

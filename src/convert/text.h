@@ -32,7 +32,9 @@ public:
 
     Text& append(std::string_view bytes);
     Text& operator+=(const Text& other) { return append(other.view()); }
-    friend Text operator+(Text left, const Text& right) { return static_cast<Text&&>(left += right); }
+    friend Text operator+(Text left, const Text& right) {
+        return static_cast<Text&&>(left += right);
+    }
     friend bool operator==(const Text& left, const Text& right) noexcept {
         return left.view() == right.view();
     }

@@ -10,8 +10,8 @@ namespace varnetto {
 namespace {
 
 constexpr DWORD kInitialNameBufferSize = 61440;
-constexpr DWORD kFlags = OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ALLOWMULTISELECT | OFN_PATHMUSTEXIST |
-                         OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
+constexpr DWORD kFlags = OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ALLOWMULTISELECT |
+                         OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
 static_assert(kFlags == 0x00881A24);
 
 // The names the dialog writes; it grows while the dialog is open, so that a
@@ -55,7 +55,8 @@ void makeRoomForSelection(HWND dialog, OPENFILENAMEA& request) {
     const LRESULT folder = SendMessageA(dialog, CDM_GETFOLDERPATH, 0, 0);
     const LRESULT names = SendMessageA(dialog, CDM_GETSPEC, 0, 0);
     if (buffer == nullptr || folder < 0 || names < 0) return;
-    const std::size_t needed = static_cast<std::size_t>(folder) + static_cast<std::size_t>(names) + 2;
+    const std::size_t needed =
+        static_cast<std::size_t>(folder) + static_cast<std::size_t>(names) + 2;
     if (needed <= request.nMaxFile) return;
     buffer->bytes.assign(needed + needed / 2, '\0');
     request.lpstrFile = buffer->bytes.data();

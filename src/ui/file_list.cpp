@@ -12,7 +12,8 @@ HWND FileList::createListBox(HWND parent, int id, int left, int top, int width, 
     SetWindowLongA(listBox, GWL_EXSTYLE, GetWindowLongA(listBox, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
     SetWindowPos(listBox, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    SendMessageA(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     const LRESULT itemHeight = SendMessageA(listBox, LB_GETITEMHEIGHT, 0, 0);
     if (itemHeight > 0) SendMessageA(listBox, LB_SETITEMHEIGHT, 0, MAKELPARAM(itemHeight + 1, 0));
     SendMessageA(listBox, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);

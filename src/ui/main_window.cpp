@@ -70,7 +70,8 @@ bool MainWindow::create() {
     current->bigIcon_.reset(loadIcon(instance, 32));
     current->smallIcon_.reset(loadIcon(instance, 16));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(current->bigIcon_.get()));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(current->smallIcon_.get()));
+    SendMessageA(window, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(current->smallIcon_.get()));
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
 
     if (!current->createControls()) {
@@ -95,10 +96,11 @@ void MainWindow::destroy() noexcept {
 HWND MainWindow::createButton(int id, const char* text, int left) const {
     constexpr DWORD kStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER |
                              BS_VCENTER | BS_MULTILINE;
-    HWND button = CreateWindowExA(0, "BUTTON", text, kStyle, left, kButtonTop, kButtonWidth,
-                                  kButtonHeight, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleA(nullptr), nullptr);
-    if (button != nullptr) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
+    HWND button = CreateWindowExA(
+        0, "BUTTON", text, kStyle, left, kButtonTop, kButtonWidth, kButtonHeight, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (button != nullptr)
+        SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
     return button;
 }
 
@@ -113,7 +115,8 @@ bool MainWindow::createControls() {
 }
 
 bool MainWindow::owns(HWND window) const noexcept {
-    return window != nullptr && window_ != nullptr && (window == window_ || IsChild(window_, window));
+    return window != nullptr && window_ != nullptr &&
+           (window == window_ || IsChild(window_, window));
 }
 
 // ---- keyboard
@@ -161,7 +164,8 @@ void MainWindow::moveFocus(int step) {
 
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -207,7 +211,7 @@ void MainWindow::onSetFocus() {
     const HWND remembered = focusAtDeactivation_;
     focusAtDeactivation_ = nullptr;
     SetFocus(remembered != nullptr && IsWindow(remembered) && owns(remembered) ? remembered
-                                                                                : 按钮_添加文件);
+                                                                               : 按钮_添加文件);
 }
 
 void MainWindow::onCommand(int id, int notification) {

@@ -32,7 +32,8 @@ std::vector<Text> parseSelection(const char* buffer, std::size_t size) {
     std::vector<Text> paths;
     std::size_t offset = 0;
     std::string_view first;
-    if (buffer == nullptr || !nextString(buffer, size, offset, first) || first.empty()) return paths;
+    if (buffer == nullptr || !nextString(buffer, size, offset, first) || first.empty())
+        return paths;
 
     std::string_view name;
     if (!nextString(buffer, size, offset, name) || name.empty()) {

@@ -63,9 +63,9 @@ TEST_F(BatchRun, RenamesTraditionalNamesAndReportsTheCount) {
     run();
 
     EXPECT_EQ(onlyNotice(), "转换成功，共有3个文件");
-    EXPECT_EQ(list.entries, (std::vector<std::string>{
-                                folder.pathOf("体育.txt"), folder.pathOf("运动会.doc"),
-                                folder.pathOf("plain.txt")}));
+    EXPECT_EQ(list.entries,
+              (std::vector<std::string>{folder.pathOf("体育.txt"), folder.pathOf("运动会.doc"),
+                                        folder.pathOf("plain.txt")}));
     EXPECT_EQ(folder.read("体育.txt"), "a");
     EXPECT_EQ(folder.read("运动会.doc"), "b");
     EXPECT_EQ(folder.read("plain.txt"), "c");

@@ -15,11 +15,13 @@ struct MappingCase {
 };
 
 const MappingCase kCases[] = {
-    {"ascii only", "C:\\Users\\me\\report-2024 (final).txt", "C:\\Users\\me\\report-2024 (final).txt"},
+    {"ascii only", "C:\\Users\\me\\report-2024 (final).txt",
+     "C:\\Users\\me\\report-2024 (final).txt"},
     {"folders and file", "D:\\資料夾\\體育\\運動會.txt", "D:\\资料夹\\体育\\运动会.txt"},
     {"already simplified", "C:\\简体\\中文说明.doc", "C:\\简体\\中文说明.doc"},
     {"no simplified form", "C:\\日本\\東京\\写真.jpg", "C:\\日本\\东京\\写真.jpg"},
-    {"mixed", "E:\\photos 2023\\臺北 trip\\IMG_0001.JPG", "E:\\photos 2023\\台北 trip\\IMG_0001.JPG"},
+    {"mixed", "E:\\photos 2023\\臺北 trip\\IMG_0001.JPG",
+     "E:\\photos 2023\\台北 trip\\IMG_0001.JPG"},
     // 運, 淺 and 誠 end in byte 0x5C, the backslash.
     {"second byte 0x5C", "C:\\運\\淺誠.txt", "C:\\运\\浅诚.txt"},
     {"0x5C before a separator", "運\\淺\\", "运\\浅\\"},
@@ -43,7 +45,10 @@ TEST(MapToSimplified, LeavesItsInputAlone) {
 
 TEST(MapToSimplified, KeepsBytesThatAreNoWholeCharacter) {
     // A lead byte at the end, and a lead byte before a byte that cannot follow it.
-    const char* cases[] = {"abc\x81", "\x81\x7F" "a", "\xFF\xFF"};
+    const char* cases[] = {"abc\x81",
+                           "\x81\x7F"
+                           "a",
+                           "\xFF\xFF"};
     for (const char* path : cases) EXPECT_EQ(mapToSimplified(path).view(), path);
 }
 

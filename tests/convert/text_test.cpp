@@ -45,9 +45,9 @@ TEST(Cp936, FindsTheLastBackslashByCharacters) {
         std::size_t expected;
     } cases[] = {
         {"C:\\", 2},
-        {"C:\\運", 2},             // 運 ends in 0x5C, which is not a backslash
+        {"C:\\運", 2},  // 運 ends in 0x5C, which is not a backslash
         {"C:\\運\\", 5},
-        {"C:\\a\\淺誠", 4},        // both end in 0x5C
+        {"C:\\a\\淺誠", 4},  // both end in 0x5C
         {"no separator", std::string_view::npos},
         {"", std::string_view::npos},
     };

@@ -22,8 +22,9 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     if (path_.empty()) return;
     nftw(
-        path_.c_str(), [](const char* path, const struct stat*, int, struct FTW*) { return remove(path); },
-        16, FTW_DEPTH | FTW_PHYS);
+        path_.c_str(),
+        [](const char* path, const struct stat*, int, struct FTW*) { return remove(path); }, 16,
+        FTW_DEPTH | FTW_PHYS);
 }
 
 std::string TempFolder::pathOf(const std::string& relative) const { return path_ + "/" + relative; }

@@ -1,5 +1,4 @@
 #include "support/temp_folder.h"
-
 #include "winapi.h"
 
 namespace varnetto::testing {
@@ -65,7 +64,8 @@ bool TempFolder::makeFile(const std::string& relative, const std::string& conten
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const BOOL ok = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    const BOOL ok =
+        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == content.size();
 }
@@ -81,7 +81,8 @@ std::string TempFolder::read(const std::string& relative) const {
     std::string content;
     char chunk[4096];
     DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) content.append(chunk, got);
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        content.append(chunk, got);
     CloseHandle(file);
     return content;
 }

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "convert/batch_run.h"
-#include "winapi.h"
 #include "support/recording_host.h"
 #include "support/temp_folder.h"
+#include "winapi.h"
 
 namespace varnetto {
 namespace {

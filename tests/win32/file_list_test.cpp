@@ -30,7 +30,8 @@ protected:
     }
 
     void fill(int entries) {
-        for (int i = 0; i < entries; ++i) list.addItem(Text(("C:\\entry " + std::to_string(i)).c_str()));
+        for (int i = 0; i < entries; ++i)
+            list.addItem(Text(("C:\\entry " + std::to_string(i)).c_str()));
     }
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return SendMessageA(listBox, message, wParam, lParam);
@@ -56,8 +57,8 @@ TEST_F(FileListTest, IsCreatedAsTheFileListWantsIt) {
     EXPECT_EQ(reinterpret_cast<HFONT>(send(WM_GETFONT)), GetStockObject(DEFAULT_GUI_FONT));
 
     // One pixel more than a list box reports for the same font.
-    HWND plain = CreateWindowExA(0, "LISTBOX", "", WS_CHILD, 0, 0, 100, 100, parent.handle(), nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+    HWND plain = CreateWindowExA(0, "LISTBOX", "", WS_CHILD, 0, 0, 100, 100, parent.handle(),
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
     EXPECT_EQ(send(LB_GETITEMHEIGHT), SendMessageA(plain, LB_GETITEMHEIGHT, 0, 0) + 1);
 

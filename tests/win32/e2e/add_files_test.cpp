@@ -53,14 +53,17 @@ TEST_F(AddFilesTest, DialogIsCentredOverTheDisabledWindowAndCancelAddsNothing) {
     GetMonitorInfoA(MonitorFromWindow(program.window(), MONITOR_DEFAULTTONEAREST), &monitor);
     const LONG width = box.right - box.left;
     const LONG height = box.bottom - box.top;
-    const LONG left = std::max(monitor.rcWork.left,
-                               std::min(main.left + (main.right - main.left - width) / 2, monitor.rcWork.right - width));
-    const LONG top = std::max(monitor.rcWork.top,
-                              std::min(main.top + (main.bottom - main.top - height) / 2, monitor.rcWork.bottom - height));
+    const LONG left = std::max(
+        monitor.rcWork.left,
+        std::min(main.left + (main.right - main.left - width) / 2, monitor.rcWork.right - width));
+    const LONG top = std::max(
+        monitor.rcWork.top,
+        std::min(main.top + (main.bottom - main.top - height) / 2, monitor.rcWork.bottom - height));
     EXPECT_EQ(box.left, left);
     EXPECT_EQ(box.top, top);
     // Painted in full before the picture is taken.
-    RedrawWindow(dialog.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(dialog.window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     saveScreenshot(dialog.window(), "add-files-dialog.bmp");
 
     dialog.cancel();

@@ -51,7 +51,8 @@ TEST_F(MainWindowTest, StartsCentredFixedAndEmpty) {
     EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 409) / 2);
 
     const LONG style = GetWindowLongA(window, GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN), WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN),
+              WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CHILD | WS_POPUP), 0);
     EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
@@ -87,7 +88,8 @@ TEST_F(MainWindowTest, StartsCentredFixedAndEmpty) {
     for (HWND button : {addButton(), clearButton(), startButton()}) {
         const LONG buttonStyle = GetWindowLongA(button, GWL_STYLE);
         EXPECT_EQ(buttonStyle & BS_TYPEMASK, BS_PUSHBUTTON);
-        EXPECT_EQ(buttonStyle & (BS_CENTER | BS_VCENTER | BS_MULTILINE), BS_CENTER | BS_VCENTER | BS_MULTILINE);
+        EXPECT_EQ(buttonStyle & (BS_CENTER | BS_VCENTER | BS_MULTILINE),
+                  BS_CENTER | BS_VCENTER | BS_MULTILINE);
     }
     EXPECT_TRUE(program.entries().empty());
     EXPECT_EQ(program.focus(), addButton());
@@ -146,8 +148,8 @@ TEST_F(MainWindowTest, ConvertsListedFilesAndShowsTheirNewPaths) {
 
     click(startButton());
     EXPECT_EQ(takeNotice(), "转换成功，共有2个文件");
-    EXPECT_EQ(program.entries(),
-              (std::vector<std::string>{folder.pathOf("运动会.txt"), folder.pathOf("资料/说明.doc")}));
+    EXPECT_EQ(program.entries(), (std::vector<std::string>{folder.pathOf("运动会.txt"),
+                                                           folder.pathOf("资料/说明.doc")}));
     EXPECT_EQ(folder.read("运动会.txt"), "a");
     EXPECT_EQ(folder.read("资料/说明.doc"), "b");
 }
@@ -210,8 +212,8 @@ TEST(MainWindowFailure, ClickWhileTheErrorBoxIsUpRunsNoCommand) {
     // A click returns once its command has run; "开始转码" on the empty list
     // would hold it in the modal notice "请添加繁体文件".
     DWORD_PTR ignored = 0;
-    EXPECT_NE(SendMessageTimeoutA(program.button("开始转码"), BM_CLICK, 0, 0, SMTO_NORMAL, kPatience,
-                                  &ignored),
+    EXPECT_NE(SendMessageTimeoutA(program.button("开始转码"), BM_CLICK, 0, 0, SMTO_NORMAL,
+                                  kPatience, &ignored),
               0)
         << "the click ran the batch";
     EXPECT_EQ(countWindows(program.id(), "#32770"), 1) << "only the error box is up";

@@ -13,7 +13,8 @@ constexpr int kFileNameCombo = 0x47C;
 constexpr int kFileNameEdit = 0x480;
 
 std::wstring toWide(const std::string& text) {
-    const int size = MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int size =
+        MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
     return wide;
@@ -23,7 +24,8 @@ HWND findDescendant(HWND parent, const char* className) {
     HWND child = nullptr;
     while ((child = FindWindowExA(parent, child, nullptr, nullptr)) != nullptr) {
         char name[64];
-        if (GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, className) == 0) return child;
+        if (GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, className) == 0)
+            return child;
         if (HWND deeper = findDescendant(child, className)) return deeper;
     }
     return nullptr;
@@ -72,7 +74,8 @@ bool OpenDialog::selectAllFiles() const {
     RunningProgram::press(VK_END, true);
     const LRESULT count = SendMessageW(view, LVM_GETITEMCOUNT, 0, 0);
     // Wine's dialog takes its time over a long selection.
-    return waitFor([&] { return SendMessageW(view, LVM_GETSELECTEDCOUNT, 0, 0) == count; }, 5 * kPatience);
+    return waitFor([&] { return SendMessageW(view, LVM_GETSELECTEDCOUNT, 0, 0) == count; },
+                   5 * kPatience);
 }
 
 bool OpenDialog::waitUntilClosed() const {

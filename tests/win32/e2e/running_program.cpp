@@ -27,11 +27,11 @@ HWND findChild(HWND parent, const char* className, const char* text) {
 }
 
 std::string toCodePage936(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                         nullptr, nullptr);
+    const int size = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr,
-                        nullptr);
+    WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
+                        nullptr, nullptr);
     return text;
 }
 
@@ -100,7 +100,8 @@ std::vector<std::string> RunningProgram::entries() const {
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
         std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-        const LRESULT got = SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        const LRESULT got =
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
         text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
         texts.push_back(toCodePage936(text));
     }
