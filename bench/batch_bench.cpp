@@ -7,22 +7,20 @@
 
 #include "batch_files.h"
 #include "convert/batch_run.h"
+#include "support/recording_host.h"
+#include "support/vector_list.h"
 
 namespace {
 
 constexpr int kFiles = 10000;
 
-struct SilentHost final : varnetto::BatchHost {
-    void showNotice(const varnetto::Text&, const varnetto::Text&) override {}
-};
-
 void BatchRun(benchmark::State& state) {
     const varnetto::bench::BatchFiles files(kFiles);
-    SilentHost host;
+    varnetto::testing::RecordingHost host;  // one notice a run, kept aside
     for (auto _ : state) {
         state.PauseTiming();
         files.restore();
-        varnetto::bench::VectorList list(files.traditional());
+        varnetto::testing::VectorList list(files.traditional());
         state.ResumeTiming();
         varnetto::runBatchConversion(list, host);
     }

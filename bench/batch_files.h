@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "convert/entry_list.h"
-
 namespace varnetto::bench {
 
 class BatchFiles {
@@ -22,21 +20,6 @@ private:
     std::string folder_;
     std::vector<std::string> traditional_;
     std::vector<std::string> simplified_;
-};
-
-// The file list as a plain vector of paths.
-class VectorList final : public EntryList {
-public:
-    explicit VectorList(std::vector<std::string> entries) : entries_(std::move(entries)) {}
-    int count() override { return static_cast<int>(entries_.size()); }
-    Text itemText(int index) override { return Text(std::string_view(entries_[index])); }
-    bool setItemText(int index, const Text& text) override {
-        entries_[index] = std::string(text.view());
-        return true;
-    }
-
-private:
-    std::vector<std::string> entries_;
 };
 
 }  // namespace varnetto::bench

@@ -7,6 +7,8 @@
 
 #include "batch_files.h"
 #include "convert/batch_run.h"
+#include "support/recording_host.h"
+#include "support/vector_list.h"
 
 namespace {
 
@@ -18,18 +20,14 @@ long peakKiB() {
     return -1;
 }
 
-struct SilentHost final : varnetto::BatchHost {
-    void showNotice(const varnetto::Text&, const varnetto::Text&) override {}
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     const varnetto::bench::BatchFiles files(count);
-    varnetto::bench::VectorList list(files.traditional());
+    varnetto::testing::VectorList list(files.traditional());
     const long before = peakKiB();
-    SilentHost host;
+    varnetto::testing::RecordingHost host;  // one notice a run, kept aside
     varnetto::runBatchConversion(list, host);
     const long after = peakKiB();
     std::printf("entries=%d peak_before_kib=%ld peak_after_kib=%ld run_kib=%ld\n", count, before,

@@ -1,4 +1,4 @@
-# Shared by scripts/test and scripts/run: set-up, builds and the X display.
+# Shared by the scripts: set-up, builds, the X display, Wine and the fuzzers.
 # shellcheck shell=bash
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -49,9 +49,15 @@ can_run_32bit() {
 }
 
 # The Windows build whose programs run here: win32, or win64 where 32-bit
-# programs cannot run.
+# programs cannot run (said on standard error).
 runnable_windows_preset() {
-  if can_run_32bit; then echo win32; else echo win64; fi
+  if can_run_32bit; then
+    echo win32
+  else
+    echo "This machine's kernel cannot run 32-bit programs (no IA-32 emulation), so wine32" >&2
+    echo "cannot start: the Windows code runs here built as 64-bit programs, under wine64." >&2
+    echo win64
+  fi
 }
 
 # export_wine_environment PRESET: the Wine set-up the tests use, for
@@ -79,7 +85,7 @@ run_fuzzers() {
     local work="$root/build/fuzz/corpus/$target"
     mkdir -p "$work"
     echo "-- fuzzing $target for ${seconds}s"
-    "$root/build/fuzz/fuzz/${target}_fuzz" "$work" "$root/fuzz/corpus/${target/_to_simplified/}" \
+    "$root/build/fuzz/fuzz/${target}_fuzz" "$work" "$root/fuzz/corpus/$target" \
       -max_total_time="$seconds" -print_final_stats=1 2>&1 | tail -n 12
     [ "${PIPESTATUS[0]}" -eq 0 ] || return 1
   done

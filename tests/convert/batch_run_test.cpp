@@ -7,28 +7,14 @@
 
 #include "support/recording_host.h"
 #include "support/temp_folder.h"
+#include "support/vector_list.h"
 
 namespace varnetto {
 namespace {
 
-using testing::Notice;
 using testing::RecordingHost;
 using testing::TempFolder;
-
-// The file list as a plain vector: the batch logic on its own, over real files.
-class VectorList final : public EntryList {
-public:
-    int count() override { return static_cast<int>(entries.size()); }
-    Text itemText(int index) override {
-        return index >= 0 && index < count() ? Text(entries[index]) : Text();
-    }
-    bool setItemText(int index, const Text& text) override {
-        if (index < 0 || index >= count()) return false;
-        entries[index] = std::string(text.view());
-        return true;
-    }
-    std::vector<std::string> entries;
-};
+using testing::VectorList;
 
 class BatchRun : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include "convert/batch_run.h"
 #include "support/recording_host.h"
 #include "support/temp_folder.h"
+#include "support/vector_list.h"
 #include "winapi.h"
 
 namespace varnetto {
@@ -33,23 +34,13 @@ TEST(CodePage, BatchRunRenamesNothingOutsideCodePage936) {
     const std::string name = "\xF3\x77.txt";
     ASSERT_TRUE(folder.makeFile(name, "x"));
 
-    struct OneEntry final : EntryList {
-        Text path;
-        int count() override { return 1; }
-        Text itemText(int index) override { return index == 0 ? path : Text(); }
-        bool setItemText(int index, const Text& text) override {
-            if (index != 0) return false;
-            path = text;
-            return true;
-        }
-    } list;
-    list.path = folder.pathOf(name).c_str();
+    testing::VectorList list({folder.pathOf(name)});
 
     testing::RecordingHost host;  // the real code page, the real rename
     runBatchConversion(list, host);
 
     EXPECT_TRUE(folder.exists(name));
-    EXPECT_EQ(list.path.view(), folder.pathOf(name));
+    EXPECT_EQ(list.entries[0], folder.pathOf(name));
     ASSERT_EQ(host.notices.size(), 1u);
     EXPECT_EQ(host.notices[0].caption, "Varnetto");
     EXPECT_NE(host.notices[0].text.find("936"), std::string::npos);

@@ -31,6 +31,13 @@ add_library(varnetto_process_windows STATIC ${CMAKE_CURRENT_LIST_DIR}/support/pr
 target_include_directories(varnetto_process_windows PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(varnetto_process_windows PUBLIC varnetto_convert)
 
+# Programs the tests start: a probe that runs out of memory, and test builds
+# of Varnetto whose window is refused or that fail once running.
+add_executable(out_of_memory_probe ${CMAKE_CURRENT_LIST_DIR}/out_of_memory_probe.cpp)
+target_link_libraries(out_of_memory_probe PRIVATE varnetto_convert)
+varnetto_program(varnetto_window_refused ${CMAKE_CURRENT_LIST_DIR}/window_refused_main.cpp)
+varnetto_program(varnetto_fatal_while_running ${CMAKE_CURRENT_LIST_DIR}/fatal_while_running_main.cpp)
+
 add_executable(win32_tests
   ${CMAKE_CURRENT_LIST_DIR}/batch_file_list_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/code_page_test.cpp
@@ -38,14 +45,9 @@ add_executable(win32_tests
   ${CMAKE_CURRENT_LIST_DIR}/file_list_test.cpp)
 target_link_libraries(win32_tests PRIVATE
   varnetto_ui varnetto_test_support varnetto_process_windows GTest::gtest_main)
-
-add_executable(out_of_memory_probe ${CMAKE_CURRENT_LIST_DIR}/out_of_memory_probe.cpp)
-target_link_libraries(out_of_memory_probe PRIVATE varnetto_convert)
-add_dependencies(win32_tests out_of_memory_probe)
+add_dependencies(win32_tests out_of_memory_probe varnetto_window_refused)
 
 # End to end: the real program, started and driven from outside.
-varnetto_program(varnetto_window_refused ${CMAKE_CURRENT_LIST_DIR}/window_refused_main.cpp)
-varnetto_program(varnetto_fatal_while_running ${CMAKE_CURRENT_LIST_DIR}/fatal_while_running_main.cpp)
 add_executable(e2e_tests
   ${CMAKE_CURRENT_LIST_DIR}/e2e/add_files_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/e2e/main_window_test.cpp
@@ -54,7 +56,7 @@ add_executable(e2e_tests
   ${CMAKE_CURRENT_LIST_DIR}/e2e/screenshot.cpp)
 target_link_libraries(e2e_tests PRIVATE
   varnetto_test_support varnetto_process_windows GTest::gtest_main comctl32 gdi32)
-add_dependencies(e2e_tests varnetto varnetto_window_refused varnetto_fatal_while_running)
+add_dependencies(e2e_tests varnetto varnetto_fatal_while_running)
 
 add_wine_test(convert_tests convert_tests)
 add_wine_test(e2e_tests e2e_tests)

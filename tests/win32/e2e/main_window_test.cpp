@@ -190,15 +190,6 @@ TEST_F(MainWindowTest, EscClosesAtOnceEvenWithEntries) {
     EXPECT_EQ(program.waitForExit(), 0u);
 }
 
-TEST(MainWindowFailure, WindowThatCannotBeBuiltEndsInTheErrorBox) {
-    ChildProcess program("varnetto_window_refused.exe");
-    ASSERT_TRUE(program.started());
-    const MessageBoxSeen box = takeMessageBox(program.id());
-    EXPECT_EQ(box.caption, "错误");
-    EXPECT_NE(box.text.find("载入启动窗口失败"), std::string::npos) << box.text;
-    EXPECT_EQ(program.waitForExit(), static_cast<DWORD>(-1));
-}
-
 TEST(MainWindowFailure, ClickWhileTheErrorBoxIsUpRunsNoCommand) {
     RunningProgram program("varnetto_fatal_while_running.exe");
     ASSERT_NE(program.window(), nullptr);
