@@ -12,8 +12,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(program.window(), nullptr) << "varnetto.exe showed no window";
-        ASSERT_TRUE(program.activate());
-        ASSERT_TRUE(waitFor([&] { return program.focus() == addButton(); }));
+        ASSERT_TRUE(program.activate([&] { return program.focus() == addButton(); }));
     }
 
     HWND addButton() const { return program.button("添加文件"); }
@@ -174,8 +173,8 @@ TEST_F(MainWindowTest, FocusComesBackAfterAnotherWindowWasActive) {
     // Moved aside, as a person would drag it, so the first copy can be clicked.
     SetWindowPos(other.window(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    ASSERT_TRUE(program.activate());
-    EXPECT_TRUE(focusReaches(program.listBox()));
+    // Active again, the window gives the focus back to the list box.
+    EXPECT_TRUE(program.activate([&] { return program.focus() == program.listBox(); }));
     EXPECT_TRUE(program.entries().empty());
 
     // The copies do not interact: closing one leaves the other running.

@@ -81,15 +81,29 @@ void RunningProgram::clickAt(int x, int y) {
     SendInput(3, inputs, sizeof(INPUT));
 }
 
-bool RunningProgram::activate() const {
-    if (GetForegroundWindow() == window_) return true;
-    // As a person would: a click on the title bar. (Another process may not
-    // simply take the foreground for a window.)
-    RECT outer;
-    GetWindowRect(window_, &outer);
-    clickAt((outer.left + outer.right) / 2,
-            outer.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2);
-    return waitFor([&] { return GetForegroundWindow() == window_; });
+bool RunningProgram::activate(const std::function<bool()>& settled) const {
+    // The spot is bare background left of the first button. A click on the
+    // title bar would start a move, which could undo a later SetWindowPos.
+    const RECT add = rectInParent(button("添加文件"));
+    POINT spot{add.left / 2, (add.top + add.bottom) / 2};
+    ClientToScreen(window_, &spot);
+    // Under Wine without a window manager, a switch between two programs is
+    // now and then undone a moment later (the desktop becomes the foreground
+    // window); a person clicks again, and so does this.
+    constexpr DWORD kClickAgainAfter = 2000;  // milliseconds
+    bool clicked = false;
+    DWORD lastClick = 0;
+    return waitFor([&] {
+        if (GetForegroundWindow() == window_) return settled();
+        // Another window may lie over the spot until its move has been done.
+        if (WindowFromPoint(spot) != window_) return false;
+        if (!clicked || GetTickCount() - lastClick > kClickAgainAfter) {
+            clickAt(spot.x, spot.y);
+            clicked = true;
+            lastClick = GetTickCount();
+        }
+        return false;
+    });
 }
 
 std::vector<std::string> RunningProgram::entries() const {

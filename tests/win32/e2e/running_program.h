@@ -1,6 +1,7 @@
 #pragma once
 // The real varnetto.exe, started as its own process and driven from outside
 // as a person would: keys, clicks on buttons, what the screen shows.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,9 @@ public:
     static void press(WORD key, bool withShift = false);
     // A left click at a point of the screen.
     static void clickAt(int x, int y);
-    bool activate() const;
+    // Makes the main window the active one by clicking it, as a person would,
+    // and waits until `settled` holds while it is active.
+    bool activate(const std::function<bool()>& settled = [] { return true; }) const;
 
     // The list as shown: its entries in code page 936, read across processes.
     std::vector<std::string> entries() const;
