@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 namespace varnetto::testing {
 namespace {
 
@@ -11,25 +9,6 @@ namespace {
 // the dialog, the plain edit edt1 in others (Wine 8 among them).
 constexpr int kFileNameCombo = 0x47C;
 constexpr int kFileNameEdit = 0x480;
-
-std::wstring toWide(const std::string& text) {
-    const int size =
-        MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
-}
-
-HWND findDescendant(HWND parent, const char* className) {
-    HWND child = nullptr;
-    while ((child = FindWindowExA(parent, child, nullptr, nullptr)) != nullptr) {
-        char name[64];
-        if (GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, className) == 0)
-            return child;
-        if (HWND deeper = findDescendant(child, className)) return deeper;
-    }
-    return nullptr;
-}
 
 }  // namespace
 

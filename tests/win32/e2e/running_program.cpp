@@ -1,49 +1,16 @@
 #include "e2e/running_program.h"
 
 namespace varnetto::testing {
-namespace {
-
-struct ChildSearch {
-    const char* className;
-    const char* text;  // null: any
-    HWND found;
-};
-
-BOOL CALLBACK matchChild(HWND child, LPARAM param) {
-    auto* search = reinterpret_cast<ChildSearch*>(param);
-    char name[64];
-    if (GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, search->className) == 0 &&
-        (search->text == nullptr || windowText(child) == search->text)) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND findChild(HWND parent, const char* className, const char* text) {
-    ChildSearch search{className, text, nullptr};
-    if (parent != nullptr) EnumChildWindows(parent, matchChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string toCodePage936(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                        nullptr, nullptr);
-    return text;
-}
-
-}  // namespace
 
 RunningProgram::RunningProgram(const std::string& programName) : process_(programName) {
     if (process_.started()) window_ = waitForWindow(process_.id(), "VarnettoMainWindow");
 }
 
-HWND RunningProgram::button(const char* text) const { return findChild(window_, "Button", text); }
+HWND RunningProgram::button(const char* text) const {
+    return findDescendant(window_, "Button", text);
+}
 
-HWND RunningProgram::listBox() const { return findChild(window_, "ListBox", nullptr); }
+HWND RunningProgram::listBox() const { return findDescendant(window_, "ListBox"); }
 
 HWND RunningProgram::focus() const {
     GUITHREADINFO info{};

@@ -56,6 +56,22 @@ int countWindows(DWORD processId, const char* className) {
     return search.count;
 }
 
+std::string toCodePage936(std::wstring_view wide) {
+    const int length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(936, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(936, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+std::wstring toWide(std::string_view text) {
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(936, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(936, 0, text.data(), length, wide.data(), size);
+    return wide;
+}
+
 std::string windowText(HWND window) {
     // Read as UTF-16 and convert here: texts of other processes' windows are
     // not always handed to ANSI callers in the right code page.
@@ -63,10 +79,36 @@ std::string windowText(HWND window) {
     std::vector<wchar_t> wide(static_cast<std::size_t>(length) + 1);
     const int got = GetWindowTextW(window, wide.data(), length + 1);
     if (got <= 0) return {};
-    const int size = WideCharToMultiByte(936, 0, wide.data(), got, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(936, 0, wide.data(), got, text.data(), size, nullptr, nullptr);
-    return text;
+    return toCodePage936(std::wstring_view(wide.data(), static_cast<std::size_t>(got)));
+}
+
+namespace {
+
+struct DescendantSearch {
+    const char* className;
+    const char* text;  // null: any
+    HWND found;
+};
+
+BOOL CALLBACK matchDescendant(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<DescendantSearch*>(param);
+    char name[64];
+    if (GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, search->className) == 0 &&
+        (search->text == nullptr || windowText(child) == search->text)) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND findDescendant(HWND parent, const char* className, const char* text) {
+    DescendantSearch search{className, text, nullptr};
+    // EnumChildWindows walks the children's children too.
+    if (parent != nullptr)
+        EnumChildWindows(parent, matchDescendant, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 MessageBoxSeen takeMessageBox(DWORD processId) {

@@ -4,6 +4,7 @@
 // a condition, with a generous deadline.
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "winapi.h"
 
@@ -21,8 +22,17 @@ HWND waitForWindow(DWORD processId, const char* className, DWORD timeoutMs = kPa
 // How many visible top-level windows of class `className` process `processId` has now.
 int countWindows(DWORD processId, const char* className);
 
+// Texts of other processes' windows travel as UTF-16; the tests speak code
+// page 936, as the program does.
+std::string toCodePage936(std::wstring_view wide);
+std::wstring toWide(std::string_view text);
+
 // A window's text in code page 936, whichever process owns the window.
 std::string windowText(HWND window);
+
+// The first window below `parent`, at any depth, of class `className` and,
+// unless `text` is null, with that text; null when there is none.
+HWND findDescendant(HWND parent, const char* className, const char* text = nullptr);
 
 // The next message box of process `processId`: its caption and text, read
 // before it is dismissed with OK. Empty texts when none appeared.
