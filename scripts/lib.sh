@@ -60,21 +60,12 @@ runnable_windows_preset() {
   fi
 }
 
-# export_wine_environment PRESET: the Wine set-up the tests use, for
-# programs started by hand; sets wine_loader to the Wine that runs them.
+# export_wine_environment PRESET: the Wine set-up of that build's tests, which
+# its configure step writes out, for programs started by hand; sets
+# wine_loader to the Wine that runs them.
 export_wine_environment() {
-  local preset=$1
-  export WINEPREFIX="$root/build/$preset/wineprefix"
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  export LC_ALL=zh_CN.UTF-8
-  if [ "$preset" = win64 ]; then
-    export WINEARCH=win64
-    wine_loader=/usr/lib/wine/wine64
-  else
-    export WINEARCH=win32
-    wine_loader=/usr/lib/wine/wine
-  fi
+  # shellcheck source=/dev/null
+  source "$root/build/$1/wine-environment.sh"
 }
 
 # run_fuzzers SECONDS: each fuzz target for SECONDS over its committed seed

@@ -14,6 +14,16 @@ set(WINE_ENVIRONMENT
   WINEDLLOVERRIDES=mscoree,mshtml=
   LC_ALL=zh_CN.UTF-8)
 
+# The same set-up for the programs the scripts start by hand (scripts/run,
+# scripts/bench): a shell file that exports it and names the Wine to use.
+set(wine_exports "# Written by CMake: the Wine set-up of this build's tests.\n")
+foreach(setting IN LISTS WINE_ENVIRONMENT)
+  string(REGEX REPLACE "^([^=]+)=(.*)$" "export \\1='\\2'\n" export_line "${setting}")
+  string(APPEND wine_exports "${export_line}")
+endforeach()
+string(APPEND wine_exports "wine_loader='${CMAKE_CROSSCOMPILING_EMULATOR}'\n")
+file(WRITE ${CMAKE_BINARY_DIR}/wine-environment.sh "${wine_exports}")
+
 add_test(NAME wine_prefix COMMAND ${CMAKE_CURRENT_LIST_DIR}/make-wine-prefix ${CMAKE_CROSSCOMPILING_EMULATOR})
 set_tests_properties(wine_prefix PROPERTIES
   ENVIRONMENT "${WINE_ENVIRONMENT}" FIXTURES_SETUP wine TIMEOUT 300)
