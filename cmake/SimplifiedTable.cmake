@@ -18,8 +18,9 @@ add_custom_target(opencc_characters DEPENDS ${TS_CHARACTERS_TEXT})
 set(SIMPLIFIED_PAIRS ${SIMPLIFIED_TABLE_DIR}/simplified_pairs.inc)
 add_custom_command(
   OUTPUT ${SIMPLIFIED_PAIRS}
-  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/make_simplified_table.py
+  COMMAND ${Python3_EXECUTABLE} -B ${PROJECT_SOURCE_DIR}/tools/make_simplified_table.py
           ${TS_CHARACTERS_TEXT} ${SIMPLIFIED_PAIRS}
   DEPENDS ${TS_CHARACTERS_TEXT} ${PROJECT_SOURCE_DIR}/tools/make_simplified_table.py
+          ${PROJECT_SOURCE_DIR}/tools/opencc_table.py
   COMMENT "Generating the Traditional-to-Simplified table from OpenCC"
   VERBATIM)

@@ -9,26 +9,19 @@ usage: make_bench_corpus.py TSCharacters.txt corpus-utf8.txt corpus-cp936.txt
 import random
 import sys
 
+from opencc_table import double_byte, preferred_pairs
+
 PATHS = 1000
 SEED = 20261210
 
 
-def usable(ch):
-    try:
-        return len(ch.encode("gbk")) == 2
-    except UnicodeEncodeError:
-        return False
-
-
 def main(table, utf8_out, cp936_out):
     traditional, simplified = [], []
-    for line in open(table, encoding="utf-8"):
-        fields = line.rstrip("\n").split("\t")
-        if len(fields) == 2 and len(fields[0]) == 1 and usable(fields[0]):
-            target = fields[1].split(" ")[0]
-            traditional.append(fields[0])
-            if len(target) == 1 and usable(target):
-                simplified.append(target)
+    for character, preferred in preferred_pairs(table):
+        if double_byte(character):
+            traditional.append(character)
+            if double_byte(preferred):
+                simplified.append(preferred)
     ascii_chars = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_- "
     rng = random.Random(SEED)
 

@@ -8,28 +8,17 @@ length. Of several candidates the first, OpenCC's preferred one, is taken.
 """
 import sys
 
-
-def double_byte(ch):
-    try:
-        encoded = ch.encode("gbk")
-    except UnicodeEncodeError:
-        return None
-    return encoded if len(encoded) == 2 else None
+from opencc_table import double_byte, preferred_pairs
 
 
 def main(source, target):
     pairs = {}
-    with open(source, encoding="utf-8") as lines:
-        for line in lines:
-            fields = line.rstrip("\n").split("\t")
-            if len(fields) != 2 or not fields[1]:
-                continue
-            traditional, simplified = fields[0], fields[1].split(" ")[0]
-            if len(traditional) != 1 or len(simplified) != 1 or traditional == simplified:
-                continue
-            t, s = double_byte(traditional), double_byte(simplified)
-            if t and s:
-                pairs[t] = (s, traditional, simplified)
+    for traditional, simplified in preferred_pairs(source):
+        if traditional == simplified:
+            continue
+        t, s = double_byte(traditional), double_byte(simplified)
+        if t and s:
+            pairs[t] = (s, traditional, simplified)
     # A few entries name a character that is itself Traditional (薴 gives 苧,
     # which gives 苎): follow such chains, so that mapping twice changes nothing.
     for t in pairs:
